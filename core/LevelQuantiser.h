@@ -52,6 +52,10 @@ public:
     // Code given back while no byte in this position has yet matched a band.
     static constexpr LevelCode kStartingHeldCode = 0;
 
+    LevelQuantiser() = default;
+    // Resumes a position whose held code is known.
+    explicit LevelQuantiser(LevelCode heldCode) : m_heldCode(heldCode) {}
+
     LevelCode Quantise(std::uint8_t value)
     {
         const std::uint8_t band = detail::kBandLookup[value];
