@@ -37,11 +37,14 @@ test-windows: build-windows
 	scripts/with-wine $(WINEPREFIX_DIR) ctest --preset windows
 
 run: deps build
-	@scripts/run-program $(WINEPREFIX_DIR) $(BUILD)/bin/Sonvale.exe
+	@scripts/run-program $(CURDIR)/$(BUILD)/wineprefix-run $(BUILD)/bin/Sonvale.exe
 
 screenshots: deps build-windows
-	scripts/with-wine $(WINEPREFIX_DIR) scripts/wine-run $(BUILD)/windows/tests/gui/gui_tests.exe \
-	    --gtest_filter='Screenshots.*' --screenshots=docs/screenshots
+	mkdir -p docs/screenshots
+	cd $(BUILD)/windows/tests/gui && $(CURDIR)/scripts/with-wine $(WINEPREFIX_DIR) $(CURDIR)/scripts/wine-run \
+	    gui_tests.exe $(CURDIR)/$(BUILD)/bin/Sonvale.exe --gtest_filter='Screenshots.*' \
+	    --screenshots=$(CURDIR)/docs/screenshots
+	scripts/compress-png docs/screenshots/*.png
 
 fuzz: deps
 	@[ -f $(BUILD)/fuzz/build.ninja ] || cmake -S . -B $(BUILD)/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -1,0 +1,3 @@
+#include "CEdit.h"
+
+CEdit::CEdit() = default;
