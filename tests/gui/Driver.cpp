@@ -158,6 +158,7 @@ struct Search {
     const char* caption;
     HWND except;
     HWND found;
+    HWND owner = nullptr;  // when set, only windows it owns
 };
 
 BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
@@ -170,6 +171,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
     if (search->className && ClassName(window) != search->className)
         return TRUE;
     if (search->caption && WindowText(window) != search->caption)
+        return TRUE;
+    if (search->owner && ::GetWindow(window, GW_OWNER) != search->owner)
         return TRUE;
     search->found = window;
     return FALSE;
@@ -189,6 +192,20 @@ HWND Program::WaitForWindow(const char* className, const char* caption, HWND exc
     for (;;) {
         if (HWND found = FindVisibleWindow(className, caption, except))
             return found;
+        if (::GetTickCount() - start > milliseconds || !Running())
+            return nullptr;
+        PumpFor(20);
+    }
+}
+
+HWND Program::WaitForOwnedWindow(HWND owner, DWORD milliseconds)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        Search search{m_process.dwProcessId, nullptr, nullptr, nullptr, nullptr, owner};
+        ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr)
+            return search.found;
         if (::GetTickCount() - start > milliseconds || !Running())
             return nullptr;
         PumpFor(20);

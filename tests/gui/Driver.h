@@ -64,6 +64,8 @@ public:
     // with the given class (and caption when not null).
     HWND WaitForWindow(const char* className, const char* caption, HWND except, DWORD milliseconds = 10000);
     HWND FindVisibleWindow(const char* className, const char* caption, HWND except) const;
+    // A visible top-level window of this process owned by `owner`.
+    HWND WaitForOwnedWindow(HWND owner, DWORD milliseconds = 10000);
 
     // The control that has the keyboard focus in the program's thread.
     HWND Focus() const;

@@ -60,6 +60,21 @@ private:
     std::size_t m_pos = 0;
 };
 
+// A control's class, stored as the predefined ordinal or as its name.
+std::string ClassOf(const std::string& stored)
+{
+    if (stored == "#128")
+        return "BUTTON";
+    if (stored == "#129")
+        return "EDIT";
+    if (stored == "#130")
+        return "STATIC";
+    std::string upper = stored;
+    for (char& c : upper)
+        c = static_cast<char>(::toupper(static_cast<unsigned char>(c)));
+    return upper;
+}
+
 struct Item {
     DWORD style, exStyle, id;
     short x, y, cx, cy;
@@ -137,9 +152,49 @@ TEST_F(Resources, ConverterDialogTemplateIsExtendedWithItsSettingsAndEightContro
         EXPECT_EQ(reader.Short(), expected[i].cx);
         EXPECT_EQ(reader.Short(), expected[i].cy);
         EXPECT_EQ(Hex(reader.Dword()), Hex(expected[i].id));
-        EXPECT_EQ(reader.SzOrOrdinal(), expected[i].className);  // #128 BUTTON, #129 EDIT, #130 STATIC
+        EXPECT_EQ(ClassOf(reader.SzOrOrdinal()), ClassOf(expected[i].className));
         EXPECT_EQ(reader.SzOrOrdinal(), expected[i].text);
         EXPECT_EQ(reader.Word(), 0);  // no creation data
+    }
+}
+
+TEST_F(Resources, AboutBoxTemplateIsAStandardOneWithIconTextAndOk)
+{
+    const auto bytes = LoadResourceBytes(module, RT_DIALOG, MAKEINTRESOURCEA(IDD_ABOUTBOX));
+    ASSERT_FALSE(bytes.empty()) << "no US English template 100";
+    TemplateReader reader(bytes);
+    EXPECT_EQ(Hex(reader.Dword()), Hex(0x80C800C0));  // a standard template starts with its style
+    EXPECT_EQ(reader.Dword(), 0u);                      // extended style
+    const WORD count = reader.Word();
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(reader.Short(), 0);
+    EXPECT_EQ(reader.Short(), 0);
+    EXPECT_EQ(reader.Short(), 172);
+    EXPECT_EQ(reader.Short(), 55);
+    EXPECT_EQ(reader.SzOrOrdinal(), "");
+    EXPECT_EQ(reader.SzOrOrdinal(), "");
+    EXPECT_EQ(reader.SzOrOrdinal(), "About Quillet Sonvale");
+    EXPECT_EQ(reader.Word(), 8);
+    EXPECT_EQ(reader.SzOrOrdinal(), "MS Sans Serif");
+
+    const Item expected[] = {
+        {0x50000003, 0, 0xFFFF, 10, 15, 21, 20, "#130", "#128"},  // the icon, by resource number
+        {0x50020080, 0, 0xFFFF, 40, 15, 75, 8, "#130", "Sonvale Version 1.0"},
+        {0x50030001, 0, 1, 130, 20, 32, 14, "#128", "OK"},
+    };
+    for (WORD i = 0; i < count && i < 3; ++i) {
+        SCOPED_TRACE("control " + std::to_string(i + 1));
+        reader.AlignDword();
+        EXPECT_EQ(Hex(reader.Dword()), Hex(expected[i].style));
+        EXPECT_EQ(reader.Dword(), expected[i].exStyle);
+        EXPECT_EQ(reader.Short(), expected[i].x);
+        EXPECT_EQ(reader.Short(), expected[i].y);
+        EXPECT_EQ(reader.Short(), expected[i].cx);
+        EXPECT_EQ(reader.Short(), expected[i].cy);
+        EXPECT_EQ(reader.Word(), expected[i].id);  // 16 bits in this form
+        EXPECT_EQ(ClassOf(reader.SzOrOrdinal()), ClassOf(expected[i].className));
+        EXPECT_EQ(reader.SzOrOrdinal(), expected[i].text);
+        EXPECT_EQ(reader.Word(), 0);
     }
 }
 
