@@ -1,6 +1,7 @@
 // The About box and its item at the end of the converter dialog's system menu.
 #include <gtest/gtest.h>
 
+#include "ConverterFixture.h"
 #include "Driver.h"
 #include "HelpEngineStandIn.h"
 #include "Resource.h"
@@ -9,13 +10,11 @@ using namespace driver;
 
 namespace {
 
-class AboutBox : public testing::Test {
+class AboutBox : public ConverterFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(program.Started()) << "cannot start " << g_programPath;
-        dialog = program.WaitForDialog();
-        ASSERT_NE(dialog, nullptr) << "the converter dialog did not become visible";
+        ConverterFixture::SetUp();
         SetText(::GetDlgItem(dialog, IDC_INPUT_PATH), "C:\\in.au");
         SetText(::GetDlgItem(dialog, IDC_OUTPUT_PATH), "C:\\out.zqa");
     }
@@ -26,17 +25,6 @@ protected:
         return program.WaitForWindow("#32770", "About Quillet Sonvale", dialog, 5000);
     }
 
-    bool WaitGone(HWND window)
-    {
-        const DWORD start = ::GetTickCount();
-        while (::IsWindow(window)) {
-            if (::GetTickCount() - start > 5000)
-                return false;
-            PumpFor(20);
-        }
-        PumpFor(50);
-        return true;
-    }
 
     void ExpectFieldsAsTheyWere()
     {
@@ -45,8 +33,6 @@ protected:
         EXPECT_TRUE(::IsWindowEnabled(dialog));
     }
 
-    Program program;
-    HWND dialog = nullptr;
 };
 
 }  // namespace

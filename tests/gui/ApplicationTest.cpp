@@ -50,16 +50,6 @@ std::string WindowsFolder()
     return path;
 }
 
-MessageBoxView ConvertEmpty(Program& program, HWND dialog)
-{
-    HWND box = Convert(program, dialog);
-    if (box == nullptr)
-        return {};
-    MessageBoxView view = ReadMessageBox(box);
-    DismissMessageBox(box);
-    return view;
-}
-
 // F1 as the system reports it. On Windows the key press becomes WM_KEYF1
 // for the focused window, which default processing turns into WM_HELP.
 // Wine 8 skips that first step (a typed F1 reaches the program and nothing
@@ -81,7 +71,7 @@ TEST(Application, MessageBoxCaptionFollowsTheExecutableName)
     Program program(tool);
     HWND dialog = program.WaitForDialog();
     ASSERT_NE(dialog, nullptr);
-    const MessageBoxView view = ConvertEmpty(program, dialog);
+    const MessageBoxView view = ConvertAndRead(program, dialog);
     EXPECT_EQ(view.caption, "Tool");
     EXPECT_EQ(view.text, "Cannot open Input file.");
 }
@@ -94,7 +84,7 @@ TEST(Application, CommandLineArgumentsChangeNothing)
     EXPECT_EQ(WindowText(::GetDlgItem(dialog, IDC_INPUT_PATH)), "");
     EXPECT_EQ(WindowText(::GetDlgItem(dialog, IDC_OUTPUT_PATH)), "");
     EXPECT_EQ(program.Focus(), ::GetDlgItem(dialog, IDOK));
-    EXPECT_EQ(ConvertEmpty(program, dialog).text, "Cannot open Input file.");
+    EXPECT_EQ(ConvertAndRead(program, dialog).text, "Cannot open Input file.");
 }
 
 TEST(Application, TwoCopiesRunSideBySide)
@@ -159,7 +149,7 @@ TEST(Application, LeavesNoRegistryKeyAndNoIniFile)
         ASSERT_NE(dialog, nullptr);
         SetText(::GetDlgItem(dialog, IDC_INPUT_PATH), folder.Path("in.au"));
         SetText(::GetDlgItem(dialog, IDC_OUTPUT_PATH), folder.Path("out.zqa"));
-        EXPECT_EQ(ConvertEmpty(program, dialog).text, "Velloc Audio file saved successfully.");
+        EXPECT_EQ(ConvertAndRead(program, dialog).text, "Velloc Audio file saved successfully.");
         program.PressKey(VK_ESCAPE);
         ASSERT_TRUE(program.WaitForExit(10000));
     }

@@ -2,6 +2,7 @@
 // written, and the dialog afterwards.
 #include <gtest/gtest.h>
 
+#include "ConverterFixture.h"
 #include "Driver.h"
 #include "PackingModel.h"
 #include "Resource.h"
@@ -10,15 +11,8 @@ using namespace driver;
 
 namespace {
 
-class Conversion : public testing::Test {
+class Conversion : public ConverterFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(program.Started()) << "cannot start " << g_programPath;
-        dialog = program.WaitForDialog();
-        ASSERT_NE(dialog, nullptr) << "the converter dialog did not become visible";
-    }
-    HWND Item(int id) const { return ::GetDlgItem(dialog, id); }
 
     // Types both paths, presses Convert, reads the message box and presses
     // its OK; returns the box as the user saw it.
@@ -26,16 +20,9 @@ protected:
     {
         SetText(Item(IDC_INPUT_PATH), input);
         SetText(Item(IDC_OUTPUT_PATH), output);
-        HWND box = Convert(program, dialog);
-        if (box == nullptr)
-            return {};
-        MessageBoxView view = ReadMessageBox(box);
-        DismissMessageBox(box);
-        return view;
+        return ConvertAndRead(program, dialog);
     }
 
-    Program program;
-    HWND dialog = nullptr;
     WorkFolder folder;
 };
 

@@ -2,6 +2,7 @@
 // keyboard, and the ways it closes.
 #include <gtest/gtest.h>
 
+#include "ConverterFixture.h"
 #include "Driver.h"
 #include "Resource.h"
 
@@ -30,18 +31,9 @@ const ControlSpec kControls[] = {
     {"Edit", IDC_OUTPUT_PATH, 10, 50, 170, 15, "", 0x50810080},
 };
 
-class ConverterDialog : public testing::Test {
+class ConverterDialog : public ConverterFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(program.Started()) << "cannot start " << g_programPath;
-        dialog = program.WaitForDialog();
-        ASSERT_NE(dialog, nullptr) << "the converter dialog did not become visible";
-    }
-    HWND Item(int id) const { return ::GetDlgItem(dialog, id); }
 
-    Program program;
-    HWND dialog = nullptr;
 };
 
 }  // namespace

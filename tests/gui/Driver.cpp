@@ -327,17 +327,22 @@ MessageBoxView ReadMessageBox(HWND box)
     return view;
 }
 
-bool DismissMessageBox(HWND box)
+bool WaitGone(HWND window, DWORD milliseconds)
 {
-    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     const DWORD start = ::GetTickCount();
-    while (::IsWindow(box)) {
-        if (::GetTickCount() - start > 5000)
+    while (::IsWindow(window)) {
+        if (::GetTickCount() - start > milliseconds)
             return false;
         PumpFor(10);
     }
-    PumpFor(50);
+    PumpFor(100);
     return true;
+}
+
+bool DismissMessageBox(HWND box)
+{
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return WaitGone(box, 5000);
 }
 
 void SetText(HWND control, const std::string& text)
@@ -349,6 +354,16 @@ HWND Convert(Program& program, HWND dialog)
 {
     ::PostMessageA(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     return program.WaitForWindow("#32770", nullptr, dialog);
+}
+
+MessageBoxView ConvertAndRead(Program& program, HWND dialog)
+{
+    HWND box = Convert(program, dialog);
+    if (box == nullptr)
+        return {};
+    MessageBoxView view = ReadMessageBox(box);
+    DismissMessageBox(box);
+    return view;
 }
 
 }  // namespace driver

@@ -104,6 +104,11 @@ void SetText(HWND control, const std::string& text);
 
 // Presses Convert and returns the message box that answers, or null.
 HWND Convert(Program& program, HWND dialog);
+// Presses Convert, reads the message box that answers and presses its OK.
+MessageBoxView ConvertAndRead(Program& program, HWND dialog);
+
+// Waits until a window is destroyed.
+bool WaitGone(HWND window, DWORD milliseconds = 10000);
 
 // Writes a PNG of the window (with its frame) into the screenshot folder.
 bool SaveScreenshot(HWND window, const std::string& name);

@@ -2,6 +2,7 @@
 // settings, and what choosing or cancelling does to the two fields.
 #include <gtest/gtest.h>
 
+#include "ConverterFixture.h"
 #include "Driver.h"
 #include "Resource.h"
 
@@ -26,16 +27,13 @@ HWND FindDescendant(HWND parent, int id, const char* className)
     return nullptr;
 }
 
-class FileDialogs : public testing::Test {
+class FileDialogs : public ConverterFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(program.Started()) << "cannot start " << g_programPath;
-        dialog = program.WaitForDialog();
-        ASSERT_NE(dialog, nullptr) << "the converter dialog did not become visible";
+        ConverterFixture::SetUp();
         WriteBytes(folder.Path("voice.au"), {0x2E, 0x73, 0x6E, 0x64});
     }
-    HWND Item(int id) const { return ::GetDlgItem(dialog, id); }
 
     // Presses a Browse button and returns the file dialog once it is up.
     HWND Browse(int button)
@@ -57,17 +55,6 @@ protected:
     }
     static void CancelDialog(HWND fileDialog) { ::PostMessageA(::GetDlgItem(fileDialog, IDCANCEL), BM_CLICK, 0, 0); }
 
-    bool WaitGone(HWND window)
-    {
-        const DWORD start = ::GetTickCount();
-        while (::IsWindow(window) && ::IsWindowVisible(window)) {
-            if (::GetTickCount() - start > 10000)
-                return false;
-            PumpFor(20);
-        }
-        PumpFor(100);
-        return true;
-    }
 
     static std::vector<std::string> Filters(HWND fileDialog)
     {
@@ -85,8 +72,6 @@ protected:
         return labels;
     }
 
-    Program program;
-    HWND dialog = nullptr;
     WorkFolder folder;
 };
 
