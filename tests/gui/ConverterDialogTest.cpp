@@ -10,7 +10,7 @@ using namespace driver;
 
 namespace {
 
-struct ControlSpec {
+struct ExpectedControl {
     const char* className;
     int id;
     int x, y, width, height;
@@ -19,7 +19,7 @@ struct ControlSpec {
 };
 
 // Template order, which is also Z-order and Tab order.
-const ControlSpec kControls[] = {
+const ExpectedControl kControls[] = {
     {"Button", IDOK, 170, 80, 50, 14, "Convert", 0x50010001},
     {"Static", -1, 10, 80, 150, 20,
      "specify an input sound file and the output filename and click on the convert button.", 0x50020000},
@@ -66,25 +66,25 @@ TEST_F(ConverterDialog, FirstShownCentredInTheWorkArea)
 TEST_F(ConverterDialog, ControlsInTemplateOrderWithTheirClassesTextsStylesAndPlaces)
 {
     HWND child = ::GetWindow(dialog, GW_CHILD);
-    for (const ControlSpec& spec : kControls) {
-        SCOPED_TRACE(std::string(spec.className) + " \"" + spec.text + "\"");
+    for (const ExpectedControl& expected : kControls) {
+        SCOPED_TRACE(std::string(expected.className) + " \"" + expected.text + "\"");
         ASSERT_NE(child, nullptr) << "fewer controls than expected";
-        EXPECT_EQ(::lstrcmpiA(ClassName(child).c_str(), spec.className), 0) << ClassName(child);
-        EXPECT_EQ(::GetDlgCtrlID(child), spec.id);
-        EXPECT_EQ(WindowText(child), spec.text);
+        EXPECT_EQ(::lstrcmpiA(ClassName(child).c_str(), expected.className), 0) << ClassName(child);
+        EXPECT_EQ(::GetDlgCtrlID(child), expected.id);
+        EXPECT_EQ(WindowText(child), expected.text);
         // The dialog manager draws a bordered edit control with a sunken
         // client edge instead of its border; either is the template's border.
         unsigned long style = static_cast<unsigned long>(Style(child));
         if (ExStyle(child) & WS_EX_CLIENTEDGE)
             style |= WS_BORDER;
-        EXPECT_EQ(style, spec.style) << Hex(Style(child)) << " with extended style " << Hex(ExStyle(child));
+        EXPECT_EQ(style, expected.style) << Hex(Style(child)) << " with extended style " << Hex(ExStyle(child));
         EXPECT_EQ(ExStyle(child) & ~(WS_EX_NOPARENTNOTIFY | WS_EX_CLIENTEDGE), 0) << Hex(ExStyle(child));
 
         // The dialog manager maps the position and the size each on its own.
         ProbeResult position{};
         ProbeResult size{};
-        ASSERT_TRUE(program.Ask(dialog, ProbeMapDialogRect, spec.x | spec.y << 8, position)) << "no probe answer";
-        ASSERT_TRUE(program.Ask(dialog, ProbeMapDialogRect, spec.width << 16 | spec.height << 24, size));
+        ASSERT_TRUE(program.Ask(dialog, ProbeMapDialogRect, expected.x | expected.y << 8, position)) << "no probe answer";
+        ASSERT_TRUE(program.Ask(dialog, ProbeMapDialogRect, expected.width << 16 | expected.height << 24, size));
         RECT actual{};
         ::GetWindowRect(child, &actual);
         ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
