@@ -136,6 +136,30 @@ TEST(Application, F1AsksTheHelpEngineForTheHelpFileBesideTheExecutable)
     EXPECT_EQ(helpEngine.Requests(), 2);
 }
 
+TEST(Application, HelpEngineThatFailsIsReported)
+{
+    HelpEngineStandIn helpEngine(false);
+    Program program;
+    HWND dialog = program.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    PressF1(program);
+    ASSERT_TRUE(helpEngine.WaitForRequest(10000)) << "no help request";
+    HWND box = program.WaitForOwnedWindow(dialog);
+    ASSERT_NE(box, nullptr) << "no message when help could not be started";
+    const MessageBoxView view = ReadMessageBox(box);
+    EXPECT_EQ(view.caption, "Sonvale");
+    EXPECT_EQ(view.text, "Failed to launch help.");
+    EXPECT_EQ(view.buttons, std::vector<std::string>{"OK"});
+    // While the failure is shown, F1 does nothing.
+    ASSERT_TRUE(program.WaitForFocus(::GetDlgItem(box, IDOK)));
+    PressF1(program);
+    EXPECT_FALSE(helpEngine.WaitForRequest(1000)) << "F1 asked again while the failure was shown";
+    EXPECT_EQ(program.WaitForOwnedWindow(box, 300), nullptr);
+    ASSERT_TRUE(DismissMessageBox(box));
+    EXPECT_TRUE(::IsWindowEnabled(dialog));
+    EXPECT_TRUE(program.Running());
+}
+
 TEST(Application, LeavesNoRegistryKeyAndNoIniFile)
 {
     const auto userBefore = SubkeyNames(HKEY_CURRENT_USER, "Software");

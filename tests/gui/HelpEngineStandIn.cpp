@@ -9,7 +9,7 @@ namespace {
 constexpr char kClassName[] = "MS_WINHELP";
 }
 
-HelpEngineStandIn::HelpEngineStandIn()
+HelpEngineStandIn::HelpEngineStandIn(bool answers) : m_answers(answers)
 {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = &HelpEngineStandIn::WindowProc;
@@ -45,7 +45,7 @@ LRESULT CALLBACK HelpEngineStandIn::WindowProc(HWND window, UINT message, WPARAM
             self->m_file = ofsFilename && ofsFilename < copy->cbData ? reinterpret_cast<const char*>(bytes + ofsFilename) : "";
             ++self->m_requests;
         }
-        return TRUE;
+        return self->m_answers;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
 }

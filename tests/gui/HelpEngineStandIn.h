@@ -10,7 +10,9 @@
 
 class HelpEngineStandIn {
 public:
-    HelpEngineStandIn();
+    // `answers`: whether it reports the request as taken; an engine that
+    // does not makes WinHelp fail.
+    explicit HelpEngineStandIn(bool answers = true);
     ~HelpEngineStandIn();
     HelpEngineStandIn(const HelpEngineStandIn&) = delete;
     HelpEngineStandIn& operator=(const HelpEngineStandIn&) = delete;
@@ -24,6 +26,7 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool m_answers;
     HWND m_window = nullptr;
     int m_requests = 0;
     std::string m_file;
