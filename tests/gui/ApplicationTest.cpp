@@ -65,7 +65,7 @@ void PressF1(Program& program)
 
 TEST(Application, MessageBoxCaptionFollowsTheExecutableName)
 {
-    WorkFolder folder;
+    TempDir folder;
     const std::string tool = folder.Path("Tool.exe");
     ASSERT_TRUE(::CopyFileA(g_programPath.c_str(), tool.c_str(), FALSE));
     Program program(tool);
@@ -166,8 +166,8 @@ TEST(Application, LeavesNoRegistryKeyAndNoIniFile)
     const auto machineBefore = SubkeyNames(HKEY_LOCAL_MACHINE, "Software");
     const auto iniBefore = IniFiles(WindowsFolder());
     {
-        WorkFolder folder;
-        WriteBytes(folder.Path("in.au"), {0x2E, 0x73, 0x6E, 0x64});
+        TempDir folder;
+        WriteFile(folder.Path("in.au"), {0x2E, 0x73, 0x6E, 0x64});
         Program program;
         HWND dialog = program.WaitForDialog();
         ASSERT_NE(dialog, nullptr);

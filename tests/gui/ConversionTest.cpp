@@ -23,7 +23,7 @@ protected:
         return ConvertAndRead(program, dialog);
     }
 
-    WorkFolder folder;
+    TempDir folder;
 };
 
 }  // namespace
@@ -61,28 +61,28 @@ TEST_F(Conversion, EnterWithEmptyFieldsReportsTheInputAndTheDialogTakesInputAgai
 TEST_F(Conversion, TypedPathsGiveThePackedFileByteForByte)
 {
     const Bytes input = Concat(AuHeader(28, {1, 2, 3, 4}), PseudoRandomBytes(100001, 11));
-    WriteBytes(folder.Path("voice.au"), input);
+    WriteFile(folder.Path("voice.au"), input);
     const MessageBoxView view = ConvertWith(folder.Path("voice.au"), folder.Path("voice.zqa"));
     EXPECT_EQ(view.text, "Velloc Audio file saved successfully.");
     EXPECT_EQ(view.caption, "Sonvale");
-    EXPECT_TRUE(ReadBytes(folder.Path("voice.zqa")) == ModelPackedFile(input));
+    EXPECT_TRUE(ReadFile(folder.Path("voice.zqa")) == ModelPackedFile(input));
     // The fields keep their texts and the dialog stays.
     EXPECT_EQ(WindowText(Item(IDC_INPUT_PATH)), folder.Path("voice.au"));
     EXPECT_EQ(WindowText(Item(IDC_OUTPUT_PATH)), folder.Path("voice.zqa"));
     EXPECT_TRUE(program.Running());
 
     const Bytes small = Concat(AuHeader(24), {128, 16, 200});
-    WriteBytes(folder.Path("small.au"), small);
+    WriteFile(folder.Path("small.au"), small);
     EXPECT_EQ(ConvertWith(folder.Path("small.au"), folder.Path("small.zqa")).text,
               "Velloc Audio file saved successfully.");
-    EXPECT_EQ(ReadBytes(folder.Path("small.zqa")), Concat(AuHeader(24), {0x90, 0xF0}));
+    EXPECT_EQ(ReadFile(folder.Path("small.zqa")), Concat(AuHeader(24), {0x90, 0xF0}));
 }
 
 TEST_F(Conversion, EveryOutcomeHasItsMessage)
 {
-    WriteBytes(folder.Path("good.au"), Concat(AuHeader(24), {1, 2, 3}));
-    WriteBytes(folder.Path("song.wav"), {0x52, 0x49, 0x46, 0x46, 0, 0, 0, 0});
-    WriteBytes(folder.Path("kept.zqa"), {7, 7, 7});
+    WriteFile(folder.Path("good.au"), Concat(AuHeader(24), {1, 2, 3}));
+    WriteFile(folder.Path("song.wav"), {0x52, 0x49, 0x46, 0x46, 0, 0, 0, 0});
+    WriteFile(folder.Path("kept.zqa"), {7, 7, 7});
     struct Case {
         std::string input;
         std::string output;
@@ -107,7 +107,7 @@ TEST_F(Conversion, EveryOutcomeHasItsMessage)
         ASSERT_TRUE(program.Running());
     }
     // Refused runs touched nothing.
-    EXPECT_EQ(ReadBytes(folder.Path("kept.zqa")), (Bytes{7, 7, 7}));
-    EXPECT_EQ(ReadBytes(folder.Path("good.au")), Concat(AuHeader(24), {1, 2, 3}));
-    EXPECT_FALSE(Exists(folder.Path("a.zqa")));
+    EXPECT_EQ(ReadFile(folder.Path("kept.zqa")), (Bytes{7, 7, 7}));
+    EXPECT_EQ(ReadFile(folder.Path("good.au")), Concat(AuHeader(24), {1, 2, 3}));
+    EXPECT_FALSE(FileExists(folder.Path("a.zqa")));
 }

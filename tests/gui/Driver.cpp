@@ -1,7 +1,6 @@
 #include "Driver.h"
 
 #include <cstdio>
-#include <random>
 
 namespace driver {
 
@@ -46,66 +45,6 @@ void PumpFor(DWORD milliseconds)
     } while (::GetTickCount() - start < milliseconds);
 }
 
-WorkFolder::WorkFolder()
-{
-    char temp[MAX_PATH];
-    ::GetTempPathA(sizeof temp, temp);
-    std::random_device random;
-    for (;;) {
-        m_path = std::string(temp) + "sonvale-gui-" + std::to_string(random() % 1000000000u);
-        if (::CreateDirectoryA(m_path.c_str(), nullptr))
-            break;
-    }
-}
-
-namespace {
-void RemoveTree(const std::string& path)
-{
-    WIN32_FIND_DATAA found;
-    const HANDLE search = ::FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else {
-                ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileA(child.c_str());
-            }
-        } while (::FindNextFileA(search, &found));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryA(path.c_str());
-}
-}  // namespace
-
-WorkFolder::~WorkFolder() { RemoveTree(m_path); }
-
-std::vector<unsigned char> ReadBytes(const std::string& path)
-{
-    std::vector<unsigned char> bytes;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        unsigned char block[4096];
-        std::size_t got;
-        while ((got = std::fread(block, 1, sizeof block, file)) > 0)
-            bytes.insert(bytes.end(), block, block + got);
-        std::fclose(file);
-    }
-    return bytes;
-}
-
-void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes)
-{
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
-}
-
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 Program::Program(const std::string& exePath, const std::string& arguments)
 {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Probe.h"
+#include "TestFiles.h"  // TempDir, ReadFile, WriteFile, FileExists
 
 namespace driver {
 
@@ -26,23 +27,6 @@ std::string Hex(unsigned long value);
 // while waiting.
 void PumpFor(DWORD milliseconds);
 
-// A folder of its own under the temporary folder, removed afterwards.
-class WorkFolder {
-public:
-    WorkFolder();
-    ~WorkFolder();
-    WorkFolder(const WorkFolder&) = delete;
-    WorkFolder& operator=(const WorkFolder&) = delete;
-    std::string Path(const std::string& name) const { return m_path + "\\" + name; }
-    const std::string& Root() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
-std::vector<unsigned char> ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
-bool Exists(const std::string& path);
 
 // One run of the program. Ends it (if still running) when destroyed.
 class Program {

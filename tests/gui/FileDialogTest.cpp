@@ -32,7 +32,7 @@ protected:
     void SetUp() override
     {
         ConverterFixture::SetUp();
-        WriteBytes(folder.Path("voice.au"), {0x2E, 0x73, 0x6E, 0x64});
+        WriteFile(folder.Path("voice.au"), {0x2E, 0x73, 0x6E, 0x64});
     }
 
     // Presses a Browse button and returns the file dialog once it is up.
@@ -72,7 +72,7 @@ protected:
         return labels;
     }
 
-    WorkFolder folder;
+    TempDir folder;
 };
 
 }  // namespace
@@ -112,7 +112,7 @@ TEST_F(FileDialogs, TypedInputNameWithoutExtensionGetsAu)
     // Wine's Open dialog tests that a typed name exists before it appends
     // the default extension (Windows appends first), so a file of the bare
     // name must exist too for the dialog to accept it here.
-    WriteBytes(folder.Path("voice"), {1});
+    WriteFile(folder.Path("voice"), {1});
     HWND open = Browse(IDC_BROWSE_INPUT);
     ASSERT_NE(open, nullptr);
     Choose(open, folder.Path("voice"));
@@ -209,7 +209,7 @@ TEST_F(FileDialogs, TypedOutputNameGetsZqaAndAnExistingFileAsksFirst)
     EXPECT_EQ(::lstrcmpiA(WindowText(Item(IDC_OUTPUT_PATH)).c_str(), folder.Path("fresh.zqa").c_str()), 0)
         << WindowText(Item(IDC_OUTPUT_PATH));
 
-    WriteBytes(folder.Path("exists.zqa"), {1});
+    WriteFile(folder.Path("exists.zqa"), {1});
     SetText(Item(IDC_OUTPUT_PATH), "");
     save = Browse(IDC_BROWSE_OUTPUT);
     ASSERT_NE(save, nullptr);
@@ -221,7 +221,7 @@ TEST_F(FileDialogs, TypedOutputNameGetsZqaAndAnExistingFileAsksFirst)
     ::PostMessageA(question, WM_COMMAND, IDYES, 0);
     ASSERT_TRUE(WaitGone(save));
     EXPECT_EQ(WindowText(Item(IDC_OUTPUT_PATH)), folder.Path("exists.zqa"));
-    EXPECT_EQ(ReadBytes(folder.Path("exists.zqa")), (std::vector<unsigned char>{1})) << "the dialog wrote the file";
+    EXPECT_EQ(ReadFile(folder.Path("exists.zqa")), (std::vector<unsigned char>{1})) << "the dialog wrote the file";
 }
 
 TEST_F(FileDialogs, EnterOnAFocusedBrowseButtonOpensItsDialog)

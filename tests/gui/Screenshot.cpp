@@ -109,7 +109,7 @@ bool SaveScreenshot(HWND window, const std::string& name)
     PutChunk(png, "IDAT", StoredZlib(raw));
     PutChunk(png, "IEND", {});
     ::CreateDirectoryA(g_screenshotDir.c_str(), nullptr);
-    WriteBytes(g_screenshotDir + "\\" + name + ".png", png);
+    WriteFile(g_screenshotDir + "\\" + name + ".png", png);
     return true;
 }
 
