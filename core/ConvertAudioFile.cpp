@@ -33,6 +33,14 @@ private:
         return outcome;
     }
 
+    // An end before the output was opened: the message, then the input closed.
+    ConversionOutcome Refuse(ConversionOutcome outcome)
+    {
+        Report(outcome);
+        m_input.Close();
+        return outcome;
+    }
+
     // A failure after the output was opened: whatever is there is incomplete.
     ConversionOutcome Abandon(ConversionOutcome outcome)
     {
@@ -63,30 +71,18 @@ ConversionOutcome ConversionRun::Run()
         return Report(ConversionOutcome::InputNotOpened);
 
     // Opening the output empties it, so it must not be the input itself.
-    if (NamesSameFile(m_input.Stream(), m_outputPath)) {
-        const ConversionOutcome outcome = Report(ConversionOutcome::SameFile);
-        m_input.Close();
-        return outcome;
-    }
+    if (NamesSameFile(m_input.Stream(), m_outputPath))
+        return Refuse(ConversionOutcome::SameFile);
 
     std::uint8_t prefix[PackedAudioFormat::kFixedPrefixSize];
     std::size_t prefixSize = m_input.Read(prefix, PackedAudioFormat::kMagicSize);
-    if (m_input.Failed()) {
-        const ConversionOutcome outcome = Report(ConversionOutcome::InputNotRead);
-        m_input.Close();
-        return outcome;
-    }
-    if (prefixSize < PackedAudioFormat::kMagicSize || !PackedAudioFormat::IsAcceptedMagic(prefix)) {
-        const ConversionOutcome outcome = Report(ConversionOutcome::NotAuFile);
-        m_input.Close();
-        return outcome;
-    }
+    if (m_input.Failed())
+        return Refuse(ConversionOutcome::InputNotRead);
+    if (prefixSize < PackedAudioFormat::kMagicSize || !PackedAudioFormat::IsAcceptedMagic(prefix))
+        return Refuse(ConversionOutcome::NotAuFile);
 
-    if (!m_output.Open(m_outputPath)) {
-        const ConversionOutcome outcome = Report(ConversionOutcome::OutputNotOpened);
-        m_input.Close();
-        return outcome;
-    }
+    if (!m_output.Open(m_outputPath))
+        return Refuse(ConversionOutcome::OutputNotOpened);
     m_outputIsRegular = IsRegularFile(m_output.Stream());
 
     prefixSize += m_input.Read(prefix + prefixSize, PackedAudioFormat::kFixedPrefixSize - prefixSize);
